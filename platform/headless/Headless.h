@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/TBitmap.h"
+#include "platform/Types.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The headless backend's side facing the tests: a bitmap is the screen, input and timer ticks are
+// queued by the test and delivered one at a time, in the order a message loop delivers them, and
+// what the program shows in boxes or sounds is recorded.
+namespace headless {
+
+struct Box {
+    std::string caption;
+    std::string text;
+};
+
+struct WindowState {
+    std::string className;
+    std::string caption;
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    bool visible = false;
+    bool destroyed = false;
+    bool stayOnTop = false;
+    bool borderless = false;
+    bool imeDisabled = false;
+    TCursor cursor = crDefault;
+};
+
+// Everything the program did that a user would notice, apart from the screen.
+struct Record {
+    int beeps = 0;
+    std::vector<Box> messageBoxes;
+    std::vector<Box> errorBoxes;
+    std::vector<std::string> guardsCreated;  // names, in order
+    std::vector<TMessage> defaultHandled;    // messages that reached the platform's handling
+    int backgroundErases = 0;                // erases the platform painted itself
+    int paints = 0;
+    int ticksDelivered = 0;
+    bool loopRan = false;
+    bool loopRanDry = false; // the queue emptied while the main window was still open
+    std::vector<WindowState> windows; // every form the program created, in creation order
+};
+
+// Starts a fresh machine: screen of this size filled with 0x00FF00FF (a colour nothing draws),
+// cursor at (0, 0), no guards held, no foreign windows, empty queue and record.
+void Reset(int32_t screenWidth, int32_t screenHeight);
+
+void SetCursorPos(int32_t x, int32_t y);
+// Another process's top-level window of this class.
+void AddForeignWindow(const std::string& className);
+// Another process holds the guard of this name.
+void HoldGuard(const std::string& name);
+// The next guard creation fails for a reason other than an existing object.
+void FailNextGuard();
+
+// Queued events, delivered by the running message loop to the main window. Input and window
+// messages come in queue order; a pending paint goes before a tick, as a Win32 loop hands them out.
+void PostKey(uint16_t key);
+void PostMouseDown(TMouseButton button, int32_t x, int32_t y);
+void PostMouseMove(int32_t x, int32_t y); // also moves the cursor; x, y in screen pixels
+void PostActivate(uint32_t wParam);       // WM_ACTIVATE
+// A raw window message; result, when given, receives what the window answered.
+void PostMessage(uint32_t msg, uint32_t wParam, uint32_t lParam, int32_t* result = nullptr);
+void PostPaint(const TRect& invalid); // invalidates a rectangle of the window
+void PostTick();                      // one tick of every enabled timer
+// Runs fn inside the loop at this point of the queue (to look at the screen between events).
+void PostCall(std::function<void()> fn);
+
+// Runs the program's entry point as the platform's start-up does, with these arguments (element 0
+// is the program's path), and returns its exit code.
+int RunProgram(const std::vector<std::string>& args, int (*entry)());
+
+const TBitmap& Screen();
+const Record& Recorded();
+
+} // namespace headless
