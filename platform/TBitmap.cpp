@@ -21,7 +21,7 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
     std::vector<uint32_t> pixels(size_t(width) * size_t(height), 0);
     const int32_t keepWidth = std::min(width, width_);
     const int32_t keepHeight = std::min(height, height_);
-    for (int32_t y = 0; y < keepHeight; ++y) {
+    for (int32_t y = 0; keepWidth > 0 && y < keepHeight; ++y) {
         std::memcpy(pixels.data() + size_t(y) * size_t(width), ScanLine(y),
                     size_t(keepWidth) * sizeof(uint32_t));
     }
