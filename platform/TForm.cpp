@@ -1,7 +1,12 @@
 #include "platform/TForm.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Exception.h"
 #include "platform/TApplication.h"
+#include "platform/TButton.h"
+#include "platform/TLabel.h"
+#include "platform/TPanel.h"
+#include "platform/TScrollBar.h"
 #include "platform/TTimer.h"
 
 namespace {
@@ -61,16 +66,70 @@ template <class E> void TForm::Bind(E& event, const char* handler) {
 TMethod TForm::MethodAddress(std::string_view) { return std::monostate{}; }
 
 void TForm::CreateComponent(const TComponentDescription& d) {
-    if (d.Kind != TComponentKind::Timer) {
-        throw Exception(std::string("The form ") + description_->ClassName +
-                        " holds a control that this program cannot show.");
+    if (d.Kind == TComponentKind::Timer) {
+        CreateTimer(d);
+        return;
     }
+    CreateControl(d);
+}
+
+void TForm::CreateTimer(const TComponentDescription& d) {
     auto timer = std::make_unique<TTimer>();
     timer->Name = d.Name;
     Bind(timer->OnTimer, d.OnEvent);
     timer->SetInterval(d.Interval);
     timer->SetEnabled(d.Enabled);
     components_.push_back(std::move(timer));
+}
+
+// A control's parent is created before it, as in every stored layout.
+void TForm::CreateControl(const TComponentDescription& d) {
+    TControl* parent = nullptr;
+    if (d.Parent != nullptr) {
+        parent = FindComponent<TControl>(d.Parent);
+        if (parent == nullptr) {
+            throw Exception(std::string("The form ") + description_->ClassName +
+                            " places a control in a missing parent " + d.Parent + ".");
+        }
+    }
+    std::unique_ptr<TControl> control;
+    switch (d.Kind) {
+    case TComponentKind::Button: {
+        auto button = std::make_unique<TButton>(this, parent, d);
+        Bind(button->OnClick, d.OnEvent);
+        control = std::move(button);
+        break;
+    }
+    case TComponentKind::ScrollBar: {
+        auto bar = std::make_unique<TScrollBar>(this, parent, d);
+        Bind(bar->OnChange, d.OnEvent);
+        control = std::move(bar);
+        break;
+    }
+    case TComponentKind::Panel:
+        control = std::make_unique<TPanel>(this, parent, d);
+        break;
+    default:
+        control = std::make_unique<TLabel>(this, parent, d);
+        break;
+    }
+    control->CreateNative();
+    controls_.push_back(control.get());
+    components_.push_back(std::move(control));
+}
+
+void TForm::SetActiveControl(TControl* control) {
+    if (control == activeControl_) {
+        return;
+    }
+    TControl* previous = activeControl_;
+    activeControl_ = control;
+    if (previous != nullptr) {
+        previous->Changed();
+    }
+    if (control != nullptr) {
+        control->Changed();
+    }
 }
 
 void TForm::DoCreate() {
@@ -90,6 +149,13 @@ void TForm::DoDestroy() {
 }
 
 void TForm::Show() {
+    // A dialog starts with the focus on the first control of its tab order.
+    if (activeControl_ == nullptr) {
+        const std::vector<TControl*> order = DialogKeys::TabOrderList(*this);
+        if (!order.empty()) {
+            SetActiveControl(order.front());
+        }
+    }
     visible_ = true;
     ShowNative();
 }
@@ -136,13 +202,7 @@ void TForm::Dispatch(TMessage& m) {
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        owner_->Guarded([this, &m] {
-            uint16_t key = uint16_t(m.WParam);
-            if (OnKeyDown) {
-                OnKeyDown(this, key, 0);
-            }
-        });
-        DefaultHandler(m);
+        HandleKey(m);
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -174,4 +234,19 @@ void TForm::Dispatch(TMessage& m) {
         DefaultHandler(m);
         break;
     }
+}
+
+void TForm::HandleKey(TMessage& m) {
+    uint16_t key = uint16_t(m.WParam);
+    const TShiftState shift = KeyboardShiftState();
+    owner_->Guarded([this, &key, shift] {
+        if (OnKeyDown) {
+            OnKeyDown(this, key, shift);
+        }
+    });
+    // A handler that zeroes the key has taken it; the dialog keys are the platform's handling.
+    if (key != 0 && !controls_.empty() && DialogKeys::Handle(*this, key, shift)) {
+        return;
+    }
+    DefaultHandler(m);
 }

@@ -5,11 +5,13 @@
 #include "platform/TFormDescription.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 class TApplication;
 class TBitmap;
+class TControl;
 struct TFormNative; // each backend's window state
 struct TFormNativeDeleter {
     void operator()(TFormNative* native) const noexcept; // backend
@@ -55,6 +57,12 @@ public:
     // Switches any input-method editor off for this window.
     void SetImeDisabled();
 
+    // The form's controls in creation order, and the one with the keyboard focus (or nullptr).
+    std::span<TControl* const> Controls() const { return controls_; }
+    TControl* ActiveControl() const { return activeControl_; }
+    // Moves the focus to control, which must be one of the form's controls that can take it.
+    void SetActiveControl(TControl* control);
+
     TCanvas* Canvas() { return &canvas_; }
     bool Visible() const { return visible_; }
     const TFormDescription& Description() const { return *description_; }
@@ -90,6 +98,9 @@ protected:
 
 private:
     void CreateComponent(const TComponentDescription& d);
+    void CreateTimer(const TComponentDescription& d);
+    void CreateControl(const TComponentDescription& d);
+    void HandleKey(TMessage& m);
     template <class E> void Bind(E& event, const char* handler);
     // Backend hooks.
     void CreateNative();
@@ -102,6 +113,8 @@ private:
     TApplication* owner_;
     const TFormDescription* description_ = nullptr;
     std::vector<std::unique_ptr<TComponent>> components_;
+    std::vector<TControl*> controls_; // owned by components_
+    TControl* activeControl_ = nullptr;
     int32_t left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TCursor cursor_ = crDefault;
     bool visible_ = false;

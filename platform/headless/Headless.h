@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/TBitmap.h"
+#include "platform/TFormDescription.h"
+#include "platform/TScrollBar.h"
 #include "platform/Types.h"
 
 #include <cstdint>
@@ -30,6 +32,19 @@ struct WindowState {
     TCursor cursor = crDefault;
 };
 
+// A control of a form as the user would see it, kept after the form is gone.
+struct ControlState {
+    std::string form; // the form's class name
+    std::string name;
+    TComponentKind kind = TComponentKind::Label;
+    TRect bounds;                      // in the form's client coordinates
+    std::string caption;               // as stored, '&' included
+    std::vector<std::string> captions; // the stored caption, then one entry per caption set
+    int32_t position = 0;              // scroll bars
+    std::vector<int32_t> positions;    // scroll bars: the stored position, then every change
+    bool focused = false;
+};
+
 // Everything the program did that a user would notice, apart from the screen.
 struct Record {
     int beeps = 0;
@@ -43,6 +58,7 @@ struct Record {
     bool loopRan = false;
     bool loopRanDry = false; // the queue emptied while the main window was still open
     std::vector<WindowState> windows; // every form the program created, in creation order
+    std::vector<ControlState> controls; // every control of those forms, in creation order
 };
 
 // Starts a fresh machine: screen of this size filled with 0x00FF00FF (a colour nothing draws),
@@ -59,7 +75,13 @@ void FailNextGuard();
 
 // Queued events, delivered by the running message loop to the main window. Input and window
 // messages come in queue order; a pending paint goes before a tick, as a Win32 loop hands them out.
-void PostKey(uint16_t key);
+void PostKey(uint16_t key, TShiftState shift = 0);
+// A mouse click on a control of the main window: a button takes the focus and is pressed, a
+// scroll bar takes the focus.
+void PostClick(const std::string& control);
+// The user works a scroll bar of the main window (arrow or track click, thumb drag or release);
+// it takes the focus first, as a clicked scroll bar does.
+void PostScroll(const std::string& control, TScrollCode code, int32_t pos = 0);
 void PostMouseDown(TMouseButton button, int32_t x, int32_t y);
 void PostMouseMove(int32_t x, int32_t y); // also moves the cursor; x, y in screen pixels
 void PostActivate(uint32_t wParam);       // WM_ACTIVATE
@@ -75,6 +97,8 @@ void PostCall(std::function<void()> fn);
 int RunProgram(const std::vector<std::string>& args, int (*entry)());
 
 const TBitmap& Screen();
+// The last created control of this name; a state with an empty name when there is none.
+const ControlState& Control(const std::string& name);
 const Record& Recorded();
 
 } // namespace headless

@@ -2,10 +2,13 @@
 // fill. It runs the real forms and the real entry point, so whole runs can be tested.
 #include "platform/headless/Headless.h"
 
+#include "platform/DialogKeys.h"
 #include "platform/Startup.h"
 #include "platform/System.h"
 #include "platform/TApplication.h"
+#include "platform/TButton.h"
 #include "platform/TForm.h"
+#include "platform/TScrollBar.h"
 #include "platform/TTimer.h"
 
 #include <algorithm>
@@ -20,20 +23,27 @@ struct TFormNative {
     TRect invalid;
 };
 
+struct TControlNative {
+    size_t recordIndex = 0;
+    uint32_t captionChanges = 0; // the control's count when the record last took its caption
+};
+
 struct TTimerNative {};
 struct TApplicationNative {};
 
 namespace {
 
-struct KeyEvent { uint16_t key; };
+struct KeyEvent { uint16_t key; TShiftState shift; };
+struct ClickEvent { std::string control; };
+struct ScrollEvent { std::string control; TScrollCode code; int32_t pos; };
 struct MouseDownEvent { TMouseButton button; int32_t x, y; };
 struct MouseMoveEvent { int32_t x, y; };
 struct MessageEvent { TMessage m; int32_t* result; };
 struct PaintEvent { TRect invalid; };
 struct TickEvent {};
 struct CallEvent { std::function<void()> fn; };
-using Event = std::variant<KeyEvent, MouseDownEvent, MouseMoveEvent, MessageEvent, PaintEvent,
-                           TickEvent, CallEvent>;
+using Event = std::variant<KeyEvent, ClickEvent, ScrollEvent, MouseDownEvent, MouseMoveEvent,
+                           MessageEvent, PaintEvent, TickEvent, CallEvent>;
 
 struct Machine {
     TBitmap screen;
@@ -48,6 +58,7 @@ struct Machine {
     std::vector<TTimer*> timers; // enabled timers
     TForm* painting = nullptr;
     TRect paintClip;
+    TShiftState keyShift = 0; // modifiers of the key being delivered
 };
 
 Machine& M() {
@@ -89,6 +100,15 @@ TForm* Target() {
 
 void Deliver(TForm* form, TMessage m) { form->Dispatch(m); }
 
+template <class C> C* FindControl(const TForm* form, const std::string& name) {
+    for (TControl* c : form->Controls()) {
+        if (c->Name == name) {
+            return dynamic_cast<C*>(c);
+        }
+    }
+    return nullptr;
+}
+
 void DeliverPaint(TForm* form) {
     TFormNative* n = form->Native();
     n->paintPending = false;
@@ -113,7 +133,27 @@ void DeliverTick() {
 
 struct Deliverer {
     TForm* form;
-    void operator()(const KeyEvent& e) { Deliver(form, TMessage{WM_KEYDOWN, e.key, 0, 0}); }
+    void operator()(const KeyEvent& e) {
+        M().keyShift = e.shift;
+        Deliver(form, TMessage{(e.shift & ssAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN, e.key, 0, 0});
+        M().keyShift = 0;
+    }
+    void operator()(const ClickEvent& e) {
+        auto* control = FindControl<TControl>(form, e.control);
+        if (control == nullptr) {
+            return;
+        }
+        control->SetFocus();
+        if (auto* button = dynamic_cast<TButton*>(control)) {
+            button->Press();
+        }
+    }
+    void operator()(const ScrollEvent& e) {
+        if (auto* bar = FindControl<TScrollBar>(form, e.control)) {
+            bar->SetFocus();
+            bar->Scroll(e.code, e.pos);
+        }
+    }
     void operator()(const MouseDownEvent& e) {
         const uint32_t msg = e.button == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
                              : e.button == TMouseButton::mbRight ? WM_RBUTTONDOWN
@@ -166,7 +206,13 @@ void headless::SetCursorPos(int32_t x, int32_t y) { M().cursor = TPoint{x, y}; }
 void headless::AddForeignWindow(const std::string& c) { M().foreignWindows.push_back(c); }
 void headless::HoldGuard(const std::string& name) { M().guards.insert(name); }
 void headless::FailNextGuard() { M().failNextGuard = true; }
-void headless::PostKey(uint16_t key) { M().queue.push_back(KeyEvent{key}); }
+void headless::PostKey(uint16_t key, TShiftState shift) {
+    M().queue.push_back(KeyEvent{key, shift});
+}
+void headless::PostClick(const std::string& control) { M().queue.push_back(ClickEvent{control}); }
+void headless::PostScroll(const std::string& control, TScrollCode code, int32_t pos) {
+    M().queue.push_back(ScrollEvent{control, code, pos});
+}
 void headless::PostMouseDown(TMouseButton b, int32_t x, int32_t y) {
     M().queue.push_back(MouseDownEvent{b, x, y});
 }
@@ -180,6 +226,17 @@ void headless::PostTick() { M().queue.push_back(TickEvent{}); }
 void headless::PostCall(std::function<void()> fn) { M().queue.push_back(CallEvent{std::move(fn)}); }
 const TBitmap& headless::Screen() { return M().screen; }
 const headless::Record& headless::Recorded() { return M().record; }
+
+const headless::ControlState& headless::Control(const std::string& name) {
+    const auto& controls = M().record.controls;
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if (it->name == name) {
+            return *it;
+        }
+    }
+    static const ControlState none;
+    return none;
+}
 
 int headless::RunProgram(const std::vector<std::string>& args, int (*entry)()) {
     M().params = args;
@@ -320,6 +377,10 @@ void TForm::SetImeDisabled() {
 }
 
 void TForm::ShowNative() {
+    if (Description().Position == TPosition::poScreenCenter) {
+        SetBounds((M().screen.Width() - width_) / 2, (M().screen.Height() - height_) / 2, width_,
+                  height_);
+    }
     State(this).visible = true;
     Invalidate();
     // A window that appears under the cursor is told where the cursor is.
@@ -384,4 +445,48 @@ void TTimer::Restart() {
     if (enabled_ && interval_ > 0) {
         timers.push_back(this);
     }
+}
+
+// ---- Controls ----
+
+TShiftState KeyboardShiftState() { return M().keyShift; }
+
+void TControlNativeDeleter::operator()(TControlNative* n) const noexcept { delete n; }
+
+void TControl::CreateNative() {
+    Machine& m = M();
+    native_.reset(new TControlNative);
+    native_->recordIndex = m.record.controls.size();
+    native_->captionChanges = captionChanges_;
+    headless::ControlState s;
+    s.form = form_->Description().ClassName;
+    s.name = Name;
+    s.kind = Kind();
+    s.bounds = BoundsInForm();
+    s.caption = caption_;
+    s.captions.push_back(caption_);
+    if (const auto* bar = dynamic_cast<const TScrollBar*>(this)) {
+        s.position = bar->Position();
+        s.positions.push_back(s.position);
+    }
+    m.record.controls.push_back(s);
+}
+
+void TControl::Changed() {
+    if (!native_) {
+        return;
+    }
+    headless::ControlState& s = M().record.controls[native_->recordIndex];
+    if (native_->captionChanges != captionChanges_) {
+        native_->captionChanges = captionChanges_;
+        s.caption = caption_;
+        s.captions.push_back(caption_);
+    }
+    if (const auto* bar = dynamic_cast<const TScrollBar*>(this)) {
+        if (bar->Position() != s.position) {
+            s.position = bar->Position();
+            s.positions.push_back(s.position);
+        }
+    }
+    s.focused = Focused();
 }
