@@ -32,6 +32,17 @@ void ShowBox(const std::string& text, const std::string& caption, UINT type) {
     --win32::ModalDepth;
 }
 
+// Tab, Enter, Escape and the accelerators of a form with controls, for the window that has the
+// focus in it: the system's dialog manager handles them.
+bool IsDialogKey(const TForm* form, MSG& msg) {
+    HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root == nullptr || form == nullptr || form->Native() == nullptr) {
+        return false;
+    }
+    const TFormNative& n = *form->Native();
+    return n.dialogKeys && n.hwnd == root && IsDialogMessageA(root, &msg);
+}
+
 } // namespace
 
 void TApplicationNativeDeleter::operator()(TApplicationNative* n) const noexcept {
@@ -50,6 +61,9 @@ void TApplication::RunNative() {
     }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogKey(MainForm(), msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -31,6 +31,8 @@ struct TFormNative {
     // Answers messages that the form's child controls send it (WM_COMMAND, WM_HSCROLL,
     // WM_CTLCOLOR...) ahead of DefWindowProcA; returns true when it set Result.
     std::function<bool(TMessage&)> ChildMessage;
+    // A form with controls: the message loop hands its keys to the system's dialog manager.
+    bool dialogKeys = false;
 };
 
 struct TApplicationNative {};
