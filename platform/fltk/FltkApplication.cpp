@@ -61,7 +61,9 @@ bool Showing(const TForm* form) {
 
 } // namespace
 
-void TApplicationNativeDeleter::operator()(TApplicationNative* n) const noexcept { delete n; }
+void TApplicationNativeDeleter::operator()(TApplicationNative* n) const noexcept {
+    delete n;
+}
 
 void TApplication::InitializeNative() {
     if (native_) {
@@ -88,7 +90,9 @@ void TApplication::RunNative() {
     HideForm(mainForm_);
 }
 
-void TApplication::TerminateNative() { HideForm(mainForm_); }
+void TApplication::TerminateNative() {
+    HideForm(mainForm_);
+}
 
 void TApplication::ShowErrorBox(const std::string& text) {
     if (!native_) {

@@ -13,13 +13,19 @@
 namespace {
 
 // FLTK refuses windows without area; a form may be sized 0 until its creation handler sizes it.
-int AtLeastOne(int32_t v) { return std::max<int32_t>(v, 1); }
+int AtLeastOne(int32_t v) {
+    return std::max<int32_t>(v, 1);
+}
 
-bool Shown(const TFormNative* n) { return n != nullptr && n->window && n->window->shown(); }
+bool Shown(const TFormNative* n) {
+    return n != nullptr && n->window && n->window->shown();
+}
 
 } // namespace
 
-void TFormNativeDeleter::operator()(TFormNative* n) const noexcept { delete n; }
+void TFormNativeDeleter::operator()(TFormNative* n) const noexcept {
+    delete n;
+}
 
 void TForm::CreateNative() {
     native_.reset(new TFormNative);
@@ -39,7 +45,9 @@ void TForm::DestroyNative() {
     native_.reset();
 }
 
-TForm::~TForm() { DestroyNative(); }
+TForm::~TForm() {
+    DestroyNative();
+}
 
 void TForm::ApplyBounds() {
     if (native_) {

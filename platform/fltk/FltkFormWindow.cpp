@@ -52,8 +52,8 @@ void FltkFormWindow::SendKey() {
 
 void FltkFormWindow::SendButton() {
     const int button = Fl::event_button();
-    const uint32_t msg = button == FL_LEFT_MOUSE    ? WM_LBUTTONDOWN
-                         : button == FL_RIGHT_MOUSE ? WM_RBUTTONDOWN
+    const uint32_t msg = button == FL_LEFT_MOUSE     ? WM_LBUTTONDOWN
+                         : button == FL_RIGHT_MOUSE  ? WM_RBUTTONDOWN
                          : button == FL_MIDDLE_MOUSE ? WM_MBUTTONDOWN
                                                      : 0;
     if (msg != 0) {

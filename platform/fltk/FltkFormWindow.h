@@ -9,7 +9,7 @@ class TForm;
 // The X window of a form: turns FLTK's events into the form's window messages. A plain
 // Fl_Window: the form keeps its own back buffer, and nothing is drawn but what the form presents.
 class FltkFormWindow : public Fl_Window {
-public:
+  public:
     FltkFormWindow(TForm* form, int x, int y, int w, int h);
 
     TForm* Form() const { return form_; }
@@ -22,7 +22,7 @@ public:
     // Asks the window manager, where one runs, to keep the window above the others.
     void KeepAbove();
 
-private:
+  private:
     void Send(uint32_t msg, uint32_t wParam, uint32_t lParam);
     void SendKey();
     void SendButton();

@@ -17,7 +17,9 @@ std::vector<std::string>& Params() {
 }
 
 // Windows come and go while the tree is walked; a window that went is no error.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
 
 bool HasClass(Display* d, Window w, const char* className) {
     XClassHint hint{};
@@ -111,4 +113,6 @@ std::string System::AnsiUpperCase(std::string text) {
     return text;
 }
 
-std::vector<std::string> System::ParamStrs() { return Params(); }
+std::vector<std::string> System::ParamStrs() {
+    return Params();
+}

@@ -65,18 +65,26 @@ gui_start_x() {
     export DISPLAY=":$(head -n 1 "$file")"
 }
 
-gui_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+gui_wm_ready() {
+    [ -e "$GUI_TMP/wm.ready" ] &&
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
 
 # gui_start_wm NAME: bare (nothing), openbox or evilwm, ready to manage windows when it returns.
 gui_start_wm() {
     case "$1" in
     bare) return 0 ;;
-    openbox) openbox >"$GUI_TMP/wm.log" 2>&1 & ;;
-    evilwm) evilwm -fn fixed >"$GUI_TMP/wm.log" 2>&1 & ;;
+    # openbox sets _NET_SUPPORTING_WM_CHECK before it is ready to take windows on: a window
+    # mapped in between may never show. Its start-up command runs once it is ready.
+    openbox) openbox --startup "touch $GUI_TMP/wm.ready" >"$GUI_TMP/wm.log" 2>&1 & ;;
+    evilwm)
+        : >"$GUI_TMP/wm.ready"
+        evilwm -fn fixed >"$GUI_TMP/wm.log" 2>&1 &
+        ;;
     *) fail "unknown window manager $1" ;;
     esac
     GUI_PIDS+=($!)
-    gui_poll gui_wm_ready || fail "$1 did not start: $(cat "$GUI_TMP/wm.log"); X server alive: $(kill -0 $GUI_XVFB && echo yes); xdpyinfo: $(xdpyinfo 2>&1 | head -2)"
+    gui_poll gui_wm_ready || fail "$1 did not start: $(cat "$GUI_TMP/wm.log")"
 }
 
 # gui_start NAME COMMAND...: runs COMMAND in the background with its output in files named after
