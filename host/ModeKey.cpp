@@ -15,9 +15,9 @@ Mode ModeFromKey(std::string_view key) {
         Mode mode;
     };
     static constexpr Row kTable[] = {
-        {"/S", Mode::Run},     {"-S", Mode::Run},     {"/C", Mode::Configure},
-        {"-C", Mode::Configure}, {"/P", Mode::Preview}, {"-P", Mode::Preview},
-        {"/A", Mode::Password}, {"-A", Mode::Password},
+        {"/S", Mode::Run},       {"-S", Mode::Run},      {"/C", Mode::Configure},
+        {"-C", Mode::Configure}, {"/P", Mode::Preview},  {"-P", Mode::Preview},
+        {"/A", Mode::Password},  {"-A", Mode::Password},
     };
     for (const Row& row : kTable) {
         if (key == row.key) {

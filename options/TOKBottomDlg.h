@@ -11,7 +11,7 @@ class TApplication;
 // The options dialog of configure mode: the speed and the number of penguins on two scroll bars,
 // read from the settings file when the dialog is created and written back by OK.
 class TOKBottomDlg : public TForm {
-  public:
+public:
     explicit TOKBottomDlg(TApplication* owner);
 
     TButton* OKBtn = nullptr;
@@ -32,7 +32,7 @@ class TOKBottomDlg : public TForm {
     void SpeedSetChange(TObject* Sender);
     void PengSetChange(TObject* Sender);
 
-  protected:
+protected:
     TMethod MethodAddress(std::string_view name) override;
 };
 

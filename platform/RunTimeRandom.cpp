@@ -13,4 +13,6 @@ int32_t RunTimeRandom::Next() {
     return int32_t(uint32_t(state >> 32) & 0x7FFFFFFF);
 }
 
-void RunTimeRandom::Restart() { state = kStartState; }
+void RunTimeRandom::Restart() {
+    state = kStartState;
+}

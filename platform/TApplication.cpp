@@ -18,7 +18,9 @@ TApplication::~TApplication() {
     }
 }
 
-void TApplication::Initialize() { InitializeNative(); }
+void TApplication::Initialize() {
+    InitializeNative();
+}
 
 void TApplication::AddForm(std::unique_ptr<TForm> form) {
     if (mainForm_ == nullptr) {
@@ -45,9 +47,13 @@ void TApplication::Terminate() {
     }
 }
 
-void TApplication::ShowException(const std::exception& e) { ShowErrorBox(e.what()); }
+void TApplication::ShowException(const std::exception& e) {
+    ShowErrorBox(e.what());
+}
 
-void TApplication::MessageBox(const std::string& text) { ShowMessageBox(text); }
+void TApplication::MessageBox(const std::string& text) {
+    ShowMessageBox(text);
+}
 
 std::string TApplication::TitleFromPath(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");

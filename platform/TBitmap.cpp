@@ -45,4 +45,6 @@ TCanvas* TBitmap::Canvas() {
     return canvas_.get();
 }
 
-void TBitmap::Fill(uint32_t c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+void TBitmap::Fill(uint32_t c) {
+    std::fill(pixels_.begin(), pixels_.end(), c);
+}

@@ -5,7 +5,7 @@
 // A push button. Enter presses the focused button, or the default one when focus is elsewhere;
 // Escape presses the cancel button.
 class TButton : public TControl {
-  public:
+public:
     using TControl::TControl;
 
     bool Default() const { return Description().Default; }

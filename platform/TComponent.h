@@ -17,9 +17,10 @@ public:
 // Event types, as the form descriptions bind them to published handlers.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
-using TMouseEvent =
-    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int32_t X, int32_t Y)>;
-using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int32_t X, int32_t Y)>;
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift,
+                                       int32_t X, int32_t Y)>;
+using TMouseMoveEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int32_t X, int32_t Y)>;
 
 // A published handler found by name, bound to its object.
 using TMethod = std::variant<std::monostate, TNotifyEvent, TKeyEvent, TMouseEvent, TMouseMoveEvent>;
@@ -27,7 +28,8 @@ using TMethod = std::variant<std::monostate, TNotifyEvent, TKeyEvent, TMouseEven
 // One row of a class's table of published handlers.
 template <class T> struct TPublished {
     TPublished(const char* n, void (T::*m)(TObject*)) : name(n), method(m) {}
-    TPublished(const char* n, void (T::*m)(TObject*, uint16_t&, TShiftState)) : name(n), method(m) {}
+    TPublished(const char* n, void (T::*m)(TObject*, uint16_t&, TShiftState))
+        : name(n), method(m) {}
     TPublished(const char* n, void (T::*m)(TObject*, TMouseButton, TShiftState, int32_t, int32_t))
         : name(n), method(m) {}
     TPublished(const char* n, void (T::*m)(TObject*, TShiftState, int32_t, int32_t))

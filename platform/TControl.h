@@ -17,7 +17,7 @@ struct TControlNativeDeleter {
 // long as their form; a backend whose window system destroys child widgets with their window does
 // not destroy them again.
 class TControl : public TComponent {
-  public:
+public:
     TControl(TForm* form, TControl* parent, const TComponentDescription& description);
     ~TControl() override;
     TControl(const TControl&) = delete;
@@ -60,7 +60,7 @@ class TControl : public TComponent {
     void CreateNative();
     TControlNative* Native() const { return native_.get(); }
 
-  private:
+private:
     TForm* form_;
     TControl* parent_;
     const TComponentDescription* description_;

@@ -11,8 +11,12 @@
 
 namespace {
 
-int32_t LowSigned16(uint32_t v) { return int16_t(uint16_t(v & 0xFFFF)); }
-int32_t HighSigned16(uint32_t v) { return int16_t(uint16_t(v >> 16)); }
+int32_t LowSigned16(uint32_t v) {
+    return int16_t(uint16_t(v & 0xFFFF));
+}
+int32_t HighSigned16(uint32_t v) {
+    return int16_t(uint16_t(v >> 16));
+}
 
 TShiftState MouseShift(uint32_t wParam) {
     // The MK_ bits of a mouse message.
@@ -28,8 +32,6 @@ TShiftState MouseShift(uint32_t wParam) {
 } // namespace
 
 TForm::TForm(TApplication* owner) : owner_(owner) {}
-
-
 
 void TForm::LoadDescription(const TFormDescription& description) {
     description_ = &description;
@@ -63,7 +65,9 @@ template <class E> void TForm::Bind(E& event, const char* handler) {
                     handler + ".");
 }
 
-TMethod TForm::MethodAddress(std::string_view) { return std::monostate{}; }
+TMethod TForm::MethodAddress(std::string_view) {
+    return std::monostate{};
+}
 
 void TForm::CreateComponent(const TComponentDescription& d) {
     if (d.Kind == TComponentKind::Timer) {
@@ -173,10 +177,18 @@ void TForm::Close() {
     Hide();
 }
 
-void TForm::SetLeft(int32_t v) { SetBounds(v, top_, width_, height_); }
-void TForm::SetTop(int32_t v) { SetBounds(left_, v, width_, height_); }
-void TForm::SetWidth(int32_t v) { SetBounds(left_, top_, v, height_); }
-void TForm::SetHeight(int32_t v) { SetBounds(left_, top_, width_, v); }
+void TForm::SetLeft(int32_t v) {
+    SetBounds(v, top_, width_, height_);
+}
+void TForm::SetTop(int32_t v) {
+    SetBounds(left_, v, width_, height_);
+}
+void TForm::SetWidth(int32_t v) {
+    SetBounds(left_, top_, v, height_);
+}
+void TForm::SetHeight(int32_t v) {
+    SetBounds(left_, top_, width_, v);
+}
 
 void TForm::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     left_ = left;

@@ -4,7 +4,7 @@
 
 // A line of text drawn on its parent's colour. It never takes the focus.
 class TLabel : public TControl {
-  public:
+public:
     using TControl::TControl;
 
     bool AutoSize() const { return Description().AutoSize; }

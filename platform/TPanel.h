@@ -4,6 +4,6 @@
 
 // A panel: a container with an optional border that shows its caption centred.
 class TPanel : public TControl {
-  public:
+public:
     using TControl::TControl;
 };

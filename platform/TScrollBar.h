@@ -17,7 +17,7 @@ enum class TScrollCode {
 
 // A horizontal scroll bar whose value is Position, always within Min to Max.
 class TScrollBar : public TControl {
-  public:
+public:
     TScrollBar(TForm* form, TControl* parent, const TComponentDescription& description);
 
     int32_t Min() const { return Description().Min; }
@@ -34,7 +34,7 @@ class TScrollBar : public TControl {
 
     TNotifyEvent OnChange;
 
-  private:
+private:
     int32_t Target(TScrollCode code, int32_t pos) const;
 
     int32_t position_;

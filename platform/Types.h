@@ -55,8 +55,8 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clGray = 0x808080;
 inline constexpr TColor clBtnFace = 0xC0C0C0;
 
-// Win32 numbers the program relies on. The Win32 backend includes <windows.h> before this header, so
-// each value is declared only where the system header has not defined it already.
+// Win32 numbers the program relies on. The Win32 backend includes <windows.h> before this header,
+// so each value is declared only where the system header has not defined it already.
 #ifndef WM_ACTIVATE
 inline constexpr uint32_t WM_ACTIVATE = 0x0006;
 #endif

@@ -8,9 +8,11 @@
 TPoint StartPosition(int slot, int32_t w, int32_t h) {
     // Products first, then the truncating division; in 64 bits, so no screen size overflows.
     const int64_t W = w, H = h;
-    const int64_t table[kMaxPenguins][2] = {
-        {3 * W / 2, H}, {W / 5, 4 * H / 5}, {4 * W / 5, 2 * H / 5}, {2 * W / 5, 3 * H / 5},
-        {W, H / 5}};
+    const int64_t table[kMaxPenguins][2] = {{3 * W / 2, H},
+                                            {W / 5, 4 * H / 5},
+                                            {4 * W / 5, 2 * H / 5},
+                                            {2 * W / 5, 3 * H / 5},
+                                            {W, H / 5}};
     return TPoint{int32_t(table[slot][0]), int32_t(table[slot][1])};
 }
 

@@ -15,9 +15,11 @@ constexpr int32_t kRightMargin = 100;
 
 TPoint StartPosition(int slot, int32_t w, int32_t h) {
     const int64_t W = w, H = h;
-    const int64_t table[kMaxPenguins][2] = {
-        {W / 2, H}, {0, 4 * H / 5}, {W - kRightMargin, H / 5}, {W / 4, 3 * H / 5},
-        {3 * W / 4, 2 * H / 5}};
+    const int64_t table[kMaxPenguins][2] = {{W / 2, H},
+                                            {0, 4 * H / 5},
+                                            {W - kRightMargin, H / 5},
+                                            {W / 4, 3 * H / 5},
+                                            {3 * W / 4, 2 * H / 5}};
     return TPoint{int32_t(table[slot][0]), int32_t(table[slot][1])};
 }
 

@@ -12,9 +12,9 @@
 inline constexpr int kMaxPenguins = 5;
 inline constexpr int kFrameCount = 6;
 
-extern std::array<TPoint, kMaxPenguins> Pos;     // top-left corner of each penguin's sprite
-extern std::array<TPoint, kMaxPenguins> OldPos;  // Pos before the last move
-extern std::array<TRect, kMaxPenguins> NewRect;  // the sprite's rectangle at the new Pos
+extern std::array<TPoint, kMaxPenguins> Pos;      // top-left corner of each penguin's sprite
+extern std::array<TPoint, kMaxPenguins> OldPos;   // Pos before the last move
+extern std::array<TRect, kMaxPenguins> NewRect;   // the sprite's rectangle at the new Pos
 extern std::array<int32_t, kMaxPenguins> FrameNo; // frame drawn next, 0 to 5
 extern std::array<uint8_t, kMaxPenguins> FrameUp; // 1 while FrameNo counts up
 

@@ -54,9 +54,13 @@ void TForm1::FormDestroy(TObject*) {
     ReleaseScene();
 }
 
-void TForm1::FormKeyDown(TObject*, uint16_t&, TShiftState) { Close(); }
+void TForm1::FormKeyDown(TObject*, uint16_t&, TShiftState) {
+    Close();
+}
 
-void TForm1::FormMouseDown(TObject*, TMouseButton, TShiftState, int32_t, int32_t) { Close(); }
+void TForm1::FormMouseDown(TObject*, TMouseButton, TShiftState, int32_t, int32_t) {
+    Close();
+}
 
 void TForm1::FormMouseMove(TObject*, TShiftState, int32_t X, int32_t Y) {
     // Computed in 64 bits: the positions are any 32-bit values.
@@ -93,7 +97,9 @@ void TForm1::WMActivate(TMessage& Message) {
 
 // The window never paints its background: every paint covers the invalid area from the back
 // buffer, so erasing first would only flash the form's colour.
-void TForm1::WMEraseBkgnd(TMessage& Message) { Message.Result = 0; }
+void TForm1::WMEraseBkgnd(TMessage& Message) {
+    Message.Result = 0;
+}
 
 void TForm1::WMSysCommand(TMessage& Message) {
     // A screen-saver start while the saver runs is answered as handled; the whole wParam is

@@ -24,7 +24,7 @@ struct DibFields {
 
 // A well-formed uncompressed DIB of 1, 4 or 8 bits with its full table; asserts otherwise.
 class DibView {
-  public:
+public:
     explicit DibView(std::span<const uint8_t> bytes);
     const DibFields& Fields() const { return fields_; }
     int Width() const { return fields_.width; }
@@ -37,7 +37,7 @@ class DibView {
     unsigned Index(int x, int y) const;
     size_t Stride() const { return size_t((fields_.width * fields_.bits + 31) / 32 * 4); }
 
-  private:
+private:
     std::span<const uint8_t> bytes_;
     DibFields fields_;
 };

@@ -50,14 +50,14 @@ struct Record {
     int beeps = 0;
     std::vector<Box> messageBoxes;
     std::vector<Box> errorBoxes;
-    std::vector<std::string> guardsCreated;  // names, in order
-    std::vector<TMessage> defaultHandled;    // messages that reached the platform's handling
-    int backgroundErases = 0;                // erases the platform painted itself
+    std::vector<std::string> guardsCreated; // names, in order
+    std::vector<TMessage> defaultHandled;   // messages that reached the platform's handling
+    int backgroundErases = 0;               // erases the platform painted itself
     int paints = 0;
     int ticksDelivered = 0;
     bool loopRan = false;
-    bool loopRanDry = false; // the queue emptied while the main window was still open
-    std::vector<WindowState> windows; // every form the program created, in creation order
+    bool loopRanDry = false;            // the queue emptied while the main window was still open
+    std::vector<WindowState> windows;   // every form the program created, in creation order
     std::vector<ControlState> controls; // every control of those forms, in creation order
 };
 

@@ -33,15 +33,36 @@ struct TApplicationNative {};
 
 namespace {
 
-struct KeyEvent { uint16_t key; TShiftState shift; };
-struct ClickEvent { std::string control; };
-struct ScrollEvent { std::string control; TScrollCode code; int32_t pos; };
-struct MouseDownEvent { TMouseButton button; int32_t x, y; };
-struct MouseMoveEvent { int32_t x, y; };
-struct MessageEvent { TMessage m; int32_t* result; };
-struct PaintEvent { TRect invalid; };
+struct KeyEvent {
+    uint16_t key;
+    TShiftState shift;
+};
+struct ClickEvent {
+    std::string control;
+};
+struct ScrollEvent {
+    std::string control;
+    TScrollCode code;
+    int32_t pos;
+};
+struct MouseDownEvent {
+    TMouseButton button;
+    int32_t x, y;
+};
+struct MouseMoveEvent {
+    int32_t x, y;
+};
+struct MessageEvent {
+    TMessage m;
+    int32_t* result;
+};
+struct PaintEvent {
+    TRect invalid;
+};
 struct TickEvent {};
-struct CallEvent { std::function<void()> fn; };
+struct CallEvent {
+    std::function<void()> fn;
+};
 using Event = std::variant<KeyEvent, ClickEvent, ScrollEvent, MouseDownEvent, MouseMoveEvent,
                            MessageEvent, PaintEvent, TickEvent, CallEvent>;
 
@@ -87,7 +108,9 @@ TRect Union(const TRect& a, const TRect& b) {
                  std::max(a.Bottom, b.Bottom)};
 }
 
-TRect ClientRect(const TForm* form) { return TRect{0, 0, form->Width(), form->Height()}; }
+TRect ClientRect(const TForm* form) {
+    return TRect{0, 0, form->Width(), form->Height()};
+}
 
 uint32_t PackPoint(int32_t x, int32_t y) {
     return uint32_t(uint16_t(int16_t(x))) | (uint32_t(uint16_t(int16_t(y))) << 16);
@@ -98,7 +121,9 @@ TForm* Target() {
     return main != nullptr && main->Visible() ? main : nullptr;
 }
 
-void Deliver(TForm* form, TMessage m) { form->Dispatch(m); }
+void Deliver(TForm* form, TMessage m) {
+    form->Dispatch(m);
+}
 
 template <class C> C* FindControl(const TForm* form, const std::string& name) {
     for (TControl* c : form->Controls()) {
@@ -162,7 +187,8 @@ struct Deliverer {
     }
     void operator()(const MouseMoveEvent& e) {
         M().cursor = TPoint{e.x, e.y};
-        Deliver(form, TMessage{WM_MOUSEMOVE, 0, PackPoint(e.x - form->Left(), e.y - form->Top()), 0});
+        Deliver(form,
+                TMessage{WM_MOUSEMOVE, 0, PackPoint(e.x - form->Left(), e.y - form->Top()), 0});
     }
     void operator()(const MessageEvent& e) {
         TMessage m = e.m;
@@ -202,30 +228,54 @@ void headless::Reset(int32_t w, int32_t h) {
     m.params.clear();
 }
 
-void headless::SetCursorPos(int32_t x, int32_t y) { M().cursor = TPoint{x, y}; }
-void headless::AddForeignWindow(const std::string& c) { M().foreignWindows.push_back(c); }
-void headless::HoldGuard(const std::string& name) { M().guards.insert(name); }
-void headless::FailNextGuard() { M().failNextGuard = true; }
+void headless::SetCursorPos(int32_t x, int32_t y) {
+    M().cursor = TPoint{x, y};
+}
+void headless::AddForeignWindow(const std::string& c) {
+    M().foreignWindows.push_back(c);
+}
+void headless::HoldGuard(const std::string& name) {
+    M().guards.insert(name);
+}
+void headless::FailNextGuard() {
+    M().failNextGuard = true;
+}
 void headless::PostKey(uint16_t key, TShiftState shift) {
     M().queue.push_back(KeyEvent{key, shift});
 }
-void headless::PostClick(const std::string& control) { M().queue.push_back(ClickEvent{control}); }
+void headless::PostClick(const std::string& control) {
+    M().queue.push_back(ClickEvent{control});
+}
 void headless::PostScroll(const std::string& control, TScrollCode code, int32_t pos) {
     M().queue.push_back(ScrollEvent{control, code, pos});
 }
 void headless::PostMouseDown(TMouseButton b, int32_t x, int32_t y) {
     M().queue.push_back(MouseDownEvent{b, x, y});
 }
-void headless::PostMouseMove(int32_t x, int32_t y) { M().queue.push_back(MouseMoveEvent{x, y}); }
-void headless::PostActivate(uint32_t wParam) { PostMessage(WM_ACTIVATE, wParam, 0); }
+void headless::PostMouseMove(int32_t x, int32_t y) {
+    M().queue.push_back(MouseMoveEvent{x, y});
+}
+void headless::PostActivate(uint32_t wParam) {
+    PostMessage(WM_ACTIVATE, wParam, 0);
+}
 void headless::PostMessage(uint32_t msg, uint32_t w, uint32_t l, int32_t* result) {
     M().queue.push_back(MessageEvent{TMessage{msg, w, l, 0}, result});
 }
-void headless::PostPaint(const TRect& invalid) { M().queue.push_back(PaintEvent{invalid}); }
-void headless::PostTick() { M().queue.push_back(TickEvent{}); }
-void headless::PostCall(std::function<void()> fn) { M().queue.push_back(CallEvent{std::move(fn)}); }
-const TBitmap& headless::Screen() { return M().screen; }
-const headless::Record& headless::Recorded() { return M().record; }
+void headless::PostPaint(const TRect& invalid) {
+    M().queue.push_back(PaintEvent{invalid});
+}
+void headless::PostTick() {
+    M().queue.push_back(TickEvent{});
+}
+void headless::PostCall(std::function<void()> fn) {
+    M().queue.push_back(CallEvent{std::move(fn)});
+}
+const TBitmap& headless::Screen() {
+    return M().screen;
+}
+const headless::Record& headless::Recorded() {
+    return M().record;
+}
 
 const headless::ControlState& headless::Control(const std::string& name) {
     const auto& controls = M().record.controls;
@@ -280,9 +330,15 @@ bool System::FindWindowByClass(const char* className) {
                        [&](TForm* f) { return State(f).className == className; });
 }
 
-void System::Beep() { ++M().record.beeps; }
-TPoint System::GetCursorPos() { return M().cursor; }
-TPoint System::PrimaryScreenSize() { return TPoint{M().screen.Width(), M().screen.Height()}; }
+void System::Beep() {
+    ++M().record.beeps;
+}
+TPoint System::GetCursorPos() {
+    return M().cursor;
+}
+TPoint System::PrimaryScreenSize() {
+    return TPoint{M().screen.Width(), M().screen.Height()};
+}
 
 std::string System::AnsiUpperCase(std::string text) {
     for (char& c : text) {
@@ -291,11 +347,15 @@ std::string System::AnsiUpperCase(std::string text) {
     return text;
 }
 
-std::vector<std::string> System::ParamStrs() { return M().params; }
+std::vector<std::string> System::ParamStrs() {
+    return M().params;
+}
 
 // ---- TApplication ----
 
-void TApplicationNativeDeleter::operator()(TApplicationNative* n) const noexcept { delete n; }
+void TApplicationNativeDeleter::operator()(TApplicationNative* n) const noexcept {
+    delete n;
+}
 void TApplication::InitializeNative() {}
 void TApplication::TerminateNative() {}
 
@@ -332,7 +392,9 @@ void TApplication::ShowMessageBox(const std::string& text) {
 
 // ---- TForm ----
 
-void TFormNativeDeleter::operator()(TFormNative* n) const noexcept { delete n; }
+void TFormNativeDeleter::operator()(TFormNative* n) const noexcept {
+    delete n;
+}
 
 void TForm::CreateNative() {
     Machine& m = M();
@@ -388,7 +450,9 @@ void TForm::ShowNative() {
     M().queue.push_front(MouseMoveEvent{c.x, c.y});
 }
 
-void TForm::HideNative() { State(this).visible = false; }
+void TForm::HideNative() {
+    State(this).visible = false;
+}
 
 void TForm::Invalidate() {
     native_->invalid = ClientRect(this);
@@ -406,7 +470,8 @@ void TForm::Present(const TBitmap& bitmap, const TRect& dest, int32_t sx, int32_
     for (int32_t y = onScreen.Top; y < onScreen.Bottom; ++y) {
         const int32_t by = sy + (y - top_ - dest.Top);
         const uint32_t* src = bitmap.ScanLine(by) + sx + (onScreen.Left - left_ - dest.Left);
-        std::copy(src, src + (onScreen.Right - onScreen.Left), m.screen.ScanLine(y) + onScreen.Left);
+        std::copy(src, src + (onScreen.Right - onScreen.Left),
+                  m.screen.ScanLine(y) + onScreen.Left);
     }
 }
 
@@ -437,7 +502,9 @@ TForm::~TForm() {
 
 // ---- TTimer ----
 
-void TTimerNativeDeleter::operator()(TTimerNative* n) const noexcept { delete n; }
+void TTimerNativeDeleter::operator()(TTimerNative* n) const noexcept {
+    delete n;
+}
 
 void TTimer::Restart() {
     auto& timers = M().timers;
@@ -449,9 +516,13 @@ void TTimer::Restart() {
 
 // ---- Controls ----
 
-TShiftState KeyboardShiftState() { return M().keyShift; }
+TShiftState KeyboardShiftState() {
+    return M().keyShift;
+}
 
-void TControlNativeDeleter::operator()(TControlNative* n) const noexcept { delete n; }
+void TControlNativeDeleter::operator()(TControlNative* n) const noexcept {
+    delete n;
+}
 
 void TControl::CreateNative() {
     Machine& m = M();

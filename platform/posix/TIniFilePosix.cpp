@@ -67,7 +67,7 @@ bool IsBareName(const std::string& name) {
 }
 
 class FileDescriptor {
-  public:
+public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) {
@@ -84,7 +84,7 @@ class FileDescriptor {
         return close(fd) == 0;
     }
 
-  private:
+private:
     int fd_;
 };
 

@@ -9,7 +9,7 @@
 // at a fresh temporary directory for the test's lifetime; on Windows the files are those of the
 // Windows directory, where the profile functions put bare names.
 class SettingsLocation {
-  public:
+public:
     SettingsLocation();
     ~SettingsLocation();
     SettingsLocation(const SettingsLocation&) = delete;
@@ -24,7 +24,7 @@ class SettingsLocation {
     // The temporary root (XDG_CONFIG_HOME) on POSIX; the Windows directory on Windows.
     std::filesystem::path Root() const { return root_; }
 
-  private:
+private:
     std::filesystem::path root_;
     std::filesystem::path directory_;
     std::optional<std::string> savedConfigHome_;

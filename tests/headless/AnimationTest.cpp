@@ -91,7 +91,9 @@ TEST_F(Animation, SmallScreenWherePenguinsOverlapAndWrap) {
     }
 }
 
-TEST_F(Animation, OrdinaryScreenFullSpeed) { ExpectMatchesModel(800, 600, 6, 5, 220); }
+TEST_F(Animation, OrdinaryScreenFullSpeed) {
+    ExpectMatchesModel(800, 600, 6, 5, 220);
+}
 
 TEST_F(Animation, AbsurdSpeedsFromAHandEditedFileWrapAround) {
     ExpectMatchesModel(300, 200, -2147483647 - 1, 5, 12);

@@ -36,12 +36,10 @@ TEST_F(Motion, DriftsLeftAndUpAndWrapsOnlyPastTheEdge) {
         TPoint from, to;
     };
     const Case cases[] = {
-        {{100, 100}, {97, 99}},
-        {{-137, 50}, {-140, 49}},  // right edge lands on 0: no wrap yet
-        {{-138, 50}, {800, 49}},   // -141 wraps to W exactly
-        {{50, -99}, {47, -100}},
-        {{50, -100}, {47, 600}},   // -101 wraps to H exactly
-        {{-138, -100}, {800, 600}}, // both in one tick
+        {{100, 100}, {97, 99}},     {{-137, 50}, {-140, 49}}, // right edge lands on 0: no wrap yet
+        {{-138, 50}, {800, 49}},                              // -141 wraps to W exactly
+        {{50, -99}, {47, -100}},    {{50, -100}, {47, 600}},  // -101 wraps to H exactly
+        {{-138, -100}, {800, 600}},                           // both in one tick
     };
     RunAndMove(800, 600, 1, [&] {
         for (const auto& c : cases) {

@@ -27,7 +27,7 @@ using headless::Recorded;
 constexpr char kOutOfRange[] = "[Glacimo]\nSpeed=10\nPenguins=0\n";
 
 class OptionsDialog : public RunFixture {
-  protected:
+protected:
     std::filesystem::path SettingsPath() const {
         return settingsDir / "glacimo" / Build::SettingsFile;
     }

@@ -20,10 +20,13 @@ void RunFixture::SetUp() {
     ::setenv("XDG_CONFIG_HOME", settingsDir.c_str(), 1);
 }
 
-void RunFixture::TearDown() { std::filesystem::remove_all(settingsDir); }
+void RunFixture::TearDown() {
+    std::filesystem::remove_all(settingsDir);
+}
 
 int RunFixture::Run(std::vector<std::string> args) {
-    args.insert(args.begin(), GLACIMO_BUILD == 1 ? "/opt/saver/Glacimo1.scr" : "/opt/saver/Glacimo2.scr");
+    args.insert(args.begin(),
+                GLACIMO_BUILD == 1 ? "/opt/saver/Glacimo1.scr" : "/opt/saver/Glacimo2.scr");
     return headless::RunProgram(args, &GlacimoMain);
 }
 
@@ -32,5 +35,9 @@ void RunFixture::WriteSettings(const std::string& content) {
     std::ofstream(settingsDir / "glacimo" / Build::SettingsFile, std::ios::binary) << content;
 }
 
-const char* RunFixture::BuildTitle() { return Build::Title; }
-const char* RunFixture::DefaultTitle() { return GLACIMO_BUILD == 1 ? "Glacimo1" : "Glacimo2"; }
+const char* RunFixture::BuildTitle() {
+    return Build::Title;
+}
+const char* RunFixture::DefaultTitle() {
+    return GLACIMO_BUILD == 1 ? "Glacimo1" : "Glacimo2";
+}

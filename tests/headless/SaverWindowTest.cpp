@@ -51,9 +51,9 @@ TEST_F(SaverWindow, MovesWithinTenPixelsOfTheStartKeepItOpen) {
         bool open;
     };
     const Case cases[] = {
-        {510, 410, true}, {490, 390, true}, {500, 400, true}, {510, 390, true},
-        {511, 400, false}, {500, 389, false}, {489, 400, false}, {500, 411, false},
-        {-32768, 400, false},
+        {510, 410, true},  {490, 390, true},  {500, 400, true},
+        {510, 390, true},  {511, 400, false}, {500, 389, false},
+        {489, 400, false}, {500, 411, false}, {-32768, 400, false},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -86,7 +86,8 @@ TEST_F(SaverWindow, DeactivationClosesItAndActivationDoesNot) {
         uint32_t wParam;
         bool open;
     };
-    const Case cases[] = {{0, false}, {0x00010000, false}, {1, true}, {2, true}, {0x00010001, true}};
+    const Case cases[] = {
+        {0, false}, {0x00010000, false}, {1, true}, {2, true}, {0x00010001, true}};
     for (const auto& c : cases) {
         SetUp();
         int32_t result = -1;

@@ -11,7 +11,9 @@ constexpr int kCycle[12] = {0, 1, 2, 3, 4, 5, 5, 4, 3, 2, 1, 0};
 // Where each slot's first pass enters that cycle.
 constexpr int kCycleStart[5] = {0, 6, 2, 8, 4};
 
-int32_t Wrap(int64_t v) { return int32_t(uint32_t(uint64_t(v))); }
+int32_t Wrap(int64_t v) {
+    return int32_t(uint32_t(uint64_t(v)));
+}
 
 } // namespace
 
@@ -44,10 +46,13 @@ SceneModel::SceneModel(int build, int32_t width, int32_t height, int32_t speed, 
     }
 
     const int64_t W = width, H = height;
-    const int64_t start1[5][2] = {{3 * W / 2, H}, {W / 5, 4 * H / 5}, {4 * W / 5, 2 * H / 5},
-                                  {2 * W / 5, 3 * H / 5}, {W, H / 5}};
-    const int64_t start2[5][2] = {{W / 2, H}, {0, 4 * H / 5}, {W - 100, H / 5},
-                                  {W / 4, 3 * H / 5}, {3 * W / 4, 2 * H / 5}};
+    const int64_t start1[5][2] = {{3 * W / 2, H},
+                                  {W / 5, 4 * H / 5},
+                                  {4 * W / 5, 2 * H / 5},
+                                  {2 * W / 5, 3 * H / 5},
+                                  {W, H / 5}};
+    const int64_t start2[5][2] = {
+        {W / 2, H}, {0, 4 * H / 5}, {W - 100, H / 5}, {W / 4, 3 * H / 5}, {3 * W / 4, 2 * H / 5}};
     for (int i = 0; i < 5; ++i) {
         const auto& s = build == 1 ? start1[i] : start2[i];
         pos_[i] = TPoint{int32_t(s[0]), int32_t(s[1])};
@@ -59,7 +64,9 @@ int32_t SceneModel::NextRandom() {
     return int32_t((random_ >> 32) & 0x7FFFFFFF);
 }
 
-void SceneModel::NextFrames() { ++pass_; }
+void SceneModel::NextFrames() {
+    ++pass_;
+}
 
 void SceneModel::Advance() {
     ++pass_;

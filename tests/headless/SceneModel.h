@@ -16,8 +16,8 @@ public:
 
     // The screen after pass k: 0 is the first paint, k >= 1 the k-th tick.
     void ComposeScreen(TBitmap& out) const;
-    void Advance();      // one tick: a move, then the next frames
-    void NextFrames();   // one paint: the next frames without a move
+    void Advance();    // one tick: a move, then the next frames
+    void NextFrames(); // one paint: the next frames without a move
     const TBitmap& Pristine() const { return pristine_; }
     TPoint Position(int i) const { return pos_[i]; }
 

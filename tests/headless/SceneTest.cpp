@@ -96,7 +96,8 @@ TEST_F(Scene, PlacesAllFiveSlotsAndStartsWithoutAMove) {
     const TPoint build1[5] = {{1200, 600}, {160, 480}, {640, 240}, {320, 360}, {800, 120}};
     const TPoint build2[5] = {{400, 600}, {0, 480}, {700, 120}, {200, 360}, {600, 240}};
     const TPoint* places = GLACIMO_BUILD == 1 ? build1 : build2;
-    for (const char* settings : {"[Glacimo]\nPenguins=1\nSpeed=1\n", "[Glacimo]\nPenguins=5\nSpeed=6\n"}) {
+    for (const char* settings :
+         {"[Glacimo]\nPenguins=1\nSpeed=1\n", "[Glacimo]\nPenguins=5\nSpeed=6\n"}) {
         RunAndLook(800, 600, settings, [&] {
             for (int i = 0; i < kMaxPenguins; ++i) {
                 EXPECT_EQ(Pos[i], places[i]) << "slot " << i;

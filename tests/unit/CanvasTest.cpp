@@ -40,12 +40,9 @@ TEST(Canvas, CopyModesCombineEveryPixel) {
         uint32_t dst, src, result;
     };
     const Case cases[] = {
-        {SRCCOPY, 0x123456, 0xABCDEF, 0xABCDEF},
-        {SRCAND, 0x123456, 0x00FFFFFF, 0x123456},
-        {SRCAND, 0x123456, 0x000000, 0x000000},
-        {SRCPAINT, 0x000000, 0xABCDEF, 0xABCDEF},
-        {SRCPAINT, 0x123456, 0x000000, 0x123456},
-        {SRCAND, 0xF0F0F0, 0x3C3C3C, 0x303030},
+        {SRCCOPY, 0x123456, 0xABCDEF, 0xABCDEF},  {SRCAND, 0x123456, 0x00FFFFFF, 0x123456},
+        {SRCAND, 0x123456, 0x000000, 0x000000},   {SRCPAINT, 0x000000, 0xABCDEF, 0xABCDEF},
+        {SRCPAINT, 0x123456, 0x000000, 0x123456}, {SRCAND, 0xF0F0F0, 0x3C3C3C, 0x303030},
         {SRCPAINT, 0xF0F000, 0x0F000F, 0xFFF00F},
     };
     for (const auto& c : cases) {

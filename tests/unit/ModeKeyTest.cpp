@@ -78,7 +78,9 @@ TEST(CommandLine, SplitsLikeTheWindowsRunTime) {
         {"", {}},
         {"a", {"a"}},
         {"  a  b  ", {"a", "b"}},
-        {"a\t\x01\x1f" "b", {"a", "b"}},
+        {"a\t\x01\x1f"
+         "b",
+         {"a", "b"}},
         {"a \"b c\" d", {"a", "b c", "d"}},
         {"a b\"c d\"e", {"a", "bc de"}},
         {"\"C:\\My Dir\\x.scr\" /s", {"C:\\My Dir\\x.scr", "/s"}},

@@ -29,7 +29,7 @@ const TFormDescription kProbeDescription{
 
 // A form that sees every message first and records the order of paint and erase.
 class TProbeForm : public TForm {
-  public:
+public:
     explicit TProbeForm(TApplication* owner) : TForm(owner) { LoadDescription(kProbeDescription); }
     void Dispatch(TMessage& m) override {
         if (m.Msg == WM_SYSCOMMAND && m.WParam == SC_SCREENSAVE) {
@@ -45,7 +45,7 @@ class TProbeForm : public TForm {
 };
 
 class Win32Backend : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { Application = &app; }
     void TearDown() override { Application = nullptr; }
     TApplication app;

@@ -18,7 +18,7 @@ inline Rgb Mix(Rgb a, Rgb b, double t) {
 
 // A set of samples of a canvas, kept within a box of sample coordinates.
 class SampleMask {
-  public:
+public:
     SampleMask() = default;
     SampleMask(int x0, int y0, int width, int height);
 
@@ -36,7 +36,7 @@ class SampleMask {
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-  private:
+private:
     int x0_ = 0;
     int y0_ = 0;
     int width_ = 0;
@@ -47,7 +47,7 @@ class SampleMask {
 // A supersampled picture: each pixel holds samples x samples points, each with a colour and a flag
 // telling whether any shape covered it. Pixels are the mean of their samples.
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, int samples, Rgb background);
 
     int Width() const { return width_; }
@@ -67,7 +67,7 @@ class Canvas {
     double Coverage(int x, int y) const;
     SampleMask Covered() const;
 
-  private:
+private:
     int width_;
     int height_;
     int samples_;

@@ -59,7 +59,7 @@ inline Affine operator*(const Affine& outer, const Affine& inner) {
 
 // Closed contours, filled by the non-zero winding rule.
 class Path {
-  public:
+public:
     void MoveTo(Vec p);
     void LineTo(Vec p);
     void QuadTo(Vec c, Vec p);
@@ -74,6 +74,6 @@ class Path {
     Path Transformed(const Affine& m) const;
     const std::vector<std::vector<Vec>>& Contours() const { return contours_; }
 
-  private:
+private:
     std::vector<std::vector<Vec>> contours_;
 };

@@ -8,7 +8,7 @@
 namespace {
 
 class Bytes {
-  public:
+public:
     void U8(unsigned v) { data.push_back(uint8_t(v)); }
     void U16(unsigned v) {
         U8(v & 0xFF);

@@ -14,7 +14,7 @@ struct Rgb8 {
 // The 256 colours that every 8-bit picture carries: the twenty static colours of the system
 // palette at both ends and a regular 8 x 8 x 4 cube between them.
 class Palette {
-  public:
+public:
     static const std::array<Rgb8, 256>& Shared();
     // The nearest colour among indices first..last of the shared table.
     static uint8_t Nearest(Rgb c, int first = 0, int last = 255);

@@ -14,7 +14,7 @@ constexpr int kHeight = 480;
 
 // A fixed pseudo-random sequence, the same on every machine.
 class Sequence {
-  public:
+public:
     explicit Sequence(uint64_t seed) : state_(seed) {}
     double Next() {
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -22,7 +22,7 @@ class Sequence {
     }
     double Between(double lo, double hi) { return lo + (hi - lo) * Next(); }
 
-  private:
+private:
     uint64_t state_;
 };
 

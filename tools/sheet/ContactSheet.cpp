@@ -57,7 +57,7 @@ Picture LoadBitmap(const std::string& path) {
 }
 
 class Sheet {
-  public:
+public:
     Sheet(int w, int h) : width(w), height(h), pixels(size_t(w) * size_t(h), 0x303030) {}
     void Put(int x, int y, uint32_t c) {
         if (x >= 0 && y >= 0 && x < width && y < height)
