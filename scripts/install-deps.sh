@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
     xvfb xdotool openbox evilwm x11-apps x11-utils x11-xserver-utils imagemagick
     fonts-liberation2 fonts-ipafont-gothic
+    zip unzip groff-base
     wine wine64 wine32:i386
 )
 if [ -f "$here/../tools/packages.txt" ]; then
