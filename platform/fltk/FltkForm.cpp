@@ -9,6 +9,9 @@
 #include <FL/x.H>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <sys/mman.h>
 
 namespace {
 
@@ -19,6 +22,93 @@ int AtLeastOne(int32_t v) {
 
 bool Shown(const TFormNative* n) {
     return n != nullptr && n->window && n->window->shown();
+}
+
+// Each tick reads a few rows of many pages of the bitmap a form presents from, long after the
+// last tick touched them. Where every page then costs a fresh address translation (a virtual
+// machine whose processor slept meanwhile), that is most of a tick's time; huge pages make the
+// translations few. Only the bitmap's wholly covered 2 MiB blocks are advised, so that no other
+// memory changes. Advice only: where the system has none to take, nothing changes.
+void AdviseHugePages(TFormNative* n, const TBitmap& bitmap) {
+    const uint32_t* pixels = bitmap.ScanLine(0);
+    if (pixels == n->advised) {
+        return;
+    }
+    n->advised = pixels;
+    constexpr uintptr_t kHuge = uintptr_t(2) << 20;
+    const uintptr_t begin = reinterpret_cast<uintptr_t>(pixels);
+    const uintptr_t end = begin + uintptr_t(bitmap.Width()) * uintptr_t(bitmap.Height()) * 4;
+    const uintptr_t from = (begin + kHuge - 1) & ~(kHuge - 1), to = end & ~(kHuge - 1);
+    if (from >= to) {
+        return;
+    }
+    void* start = reinterpret_cast<void*>(from);
+    // MADV_COLLAPSE (25, Linux 6.1) makes them now, not when khugepaged comes by.
+    constexpr int kCollapse = 25;
+    if (madvise(start, to - from, MADV_HUGEPAGE) == 0) {
+        madvise(start, to - from, kCollapse);
+    }
+}
+
+// True where the server's pixels are our 0x00RRGGBB words: a 24-bit TrueColor visual with those
+// masks, stored as 32-bit words in this machine's byte order.
+bool VisualTakesOurPixels() {
+    const XVisualInfo* v = fl_visual;
+    const int ours = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
+    if (v == nullptr || v->c_class != TrueColor || v->depth != 24 || v->red_mask != 0xFF0000 ||
+        v->green_mask != 0x00FF00 || v->blue_mask != 0x0000FF ||
+        ImageByteOrder(fl_display) != ours) {
+        return false;
+    }
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(fl_display, &count);
+    bool words = false;
+    for (int k = 0; k < count; ++k) {
+        words = words || (formats[k].depth == 24 && formats[k].bits_per_pixel == 32);
+    }
+    XFree(formats);
+    return words;
+}
+
+// Where the visual takes our pixels as they are, Xlib sends the rectangle straight from the
+// bitmap: no conversion, and no buffer of ours. Rows narrower than the bitmap's it packs into a
+// buffer of its own for each request, which the bands keep at most kConvertBytes.
+void PutDirect(const TBitmap& bitmap, int sx, int sy, int x, int y, int w, int h) {
+    const int bw = bitmap.Width();
+    XImage* image = XCreateImage(fl_display, fl_visual->visual, unsigned(fl_visual->depth), ZPixmap,
+                                 0, nullptr, unsigned(bw), unsigned(bitmap.Height()), 32, bw * 4);
+    if (image == nullptr) {
+        return;
+    }
+    image->data = const_cast<char*>(reinterpret_cast<const char*>(bitmap.ScanLine(0)));
+    const int rows = w == bw ? h : std::max(1, TFormNative::kConvertBytes / (w * 4));
+    for (int done = 0; done < h; done += rows) {
+        XPutImage(fl_display, fl_window, fl_gc, image, sx, sy + done, x, y + done, unsigned(w),
+                  unsigned(std::min(rows, h - done)));
+    }
+    image->data = nullptr; // the bitmap's, not Xlib's
+    XDestroyImage(image);
+}
+
+// FLTK's image drawing reads R, G, B bytes: the rectangle goes through them in bands.
+void DrawConverted(TFormNative* n, const TBitmap& bitmap, int sx, int sy, int x, int y, int w,
+                   int h) {
+    const int rows = std::max(1, TFormNative::kConvertBytes / (w * 3));
+    n->pixels.resize(size_t(w) * size_t(std::min(rows, h)) * 3);
+    for (int done = 0; done < h; done += rows) {
+        const int band = std::min(rows, h - done);
+        unsigned char* out = n->pixels.data();
+        for (int row = 0; row < band; ++row) {
+            const uint32_t* in = bitmap.ScanLine(sy + done + row) + sx;
+            for (int col = 0; col < w; ++col) {
+                const uint32_t p = in[col];
+                *out++ = static_cast<unsigned char>(p >> 16);
+                *out++ = static_cast<unsigned char>(p >> 8);
+                *out++ = static_cast<unsigned char>(p);
+            }
+        }
+        fl_draw_image(n->pixels.data(), x, y + done, w, band, 3, w * 3);
+    }
 }
 
 } // namespace
@@ -114,21 +204,13 @@ void TForm::Present(const TBitmap& bitmap, const TRect& dest, int32_t sx, int32_
     if (w <= 0 || h <= 0) {
         return;
     }
-    const size_t size = size_t(w) * size_t(h) * 3;
-    if (n->pixels.size() < size) {
-        n->pixels.resize(size);
+    AdviseHugePages(n, bitmap);
+    static const bool direct = VisualTakesOurPixels();
+    if (direct) {
+        PutDirect(bitmap, sx, sy, x, y, w, h);
+    } else {
+        DrawConverted(n, bitmap, sx, sy, x, y, w, h);
     }
-    unsigned char* out = n->pixels.data();
-    for (int row = 0; row < h; ++row) {
-        const uint32_t* in = bitmap.ScanLine(sy + row) + sx;
-        for (int col = 0; col < w; ++col) {
-            const uint32_t p = in[col];
-            *out++ = static_cast<unsigned char>(p >> 16);
-            *out++ = static_cast<unsigned char>(p >> 8);
-            *out++ = static_cast<unsigned char>(p);
-        }
-    }
-    fl_draw_image(n->pixels.data(), x, y, w, h, 3, w * 3);
 }
 
 void TForm::DefaultHandler(TMessage& Message) {

@@ -11,12 +11,15 @@ class TTimer;
 
 struct TFormNative {
     std::unique_ptr<FltkFormWindow> window;
-    // Present's R, G, B buffer: it grows to the largest rectangle and is then reused, so that a
-    // tick allocates nothing.
+    // Present's R, G, B buffer where the visual does not take our pixels as they are: at most
+    // kConvertBytes, reused, so that a tick allocates nothing and a full-screen paint needs no
+    // second screen's worth of memory.
     std::vector<unsigned char> pixels;
-    bool painting = false; // inside draw(): FLTK's clip is the damaged area
-    bool painted = false;  // the first paint has run; ticks wait for it
-    bool active = false;   // holds the input focus
+    static constexpr int kConvertBytes = 1 << 20;
+    const void* advised = nullptr; // the pixels last advised to live in huge pages
+    bool painting = false;         // inside draw(): FLTK's clip is the damaged area
+    bool painted = false;          // the first paint has run; ticks wait for it
+    bool active = false;           // holds the input focus
 
     Fl_Window* Window() const { return window.get(); }
 };

@@ -8,6 +8,10 @@
 #include <FL/Fl.H>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +24,34 @@ std::vector<TTimerNative*>& Deferred() {
 
 void Forget(TTimerNative* n);
 void OnTimeout(void* data);
+
+// Measurement hook, not behaviour: with GLACIMO_TICK_LOG=path every tick appends the steady
+// clock's time in microseconds to that file, one line each, for bench/pacing.sh. One write per
+// line, so that a killed program loses none.
+int TickLog() {
+    static const int fd = [] {
+        const char* path = std::getenv("GLACIMO_TICK_LOG");
+        return path == nullptr || *path == 0
+                   ? -1
+                   : open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    }();
+    return fd;
+}
+
+void LogTick() {
+    const int fd = TickLog();
+    if (fd < 0) {
+        return;
+    }
+    const auto us =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
+    char line[32];
+    const int n = std::snprintf(line, sizeof line, "%lld\n", static_cast<long long>(us.count()));
+    if (n > 0) {
+        // A failed write costs the measurement, never the program.
+        [[maybe_unused]] const ssize_t written = write(fd, line, size_t(n));
+    }
+}
 
 std::chrono::milliseconds IntervalOf(const TTimerNative* n) {
     return std::chrono::milliseconds(n->timer->Interval());
@@ -64,6 +96,7 @@ void OnTimeout(void* data) {
         return; // the previous tick is still running (a box it opened); this one merges into it
     }
     n->firing = true;
+    LogTick();
     n->timer->Fire();
     n->firing = false;
 }
