@@ -34,9 +34,11 @@ TEST(EmbeddedArt, ResourceSizesAreExact) {
     const size_t mask = kBuild == 1 ? 2048 : 1648;
     EXPECT_EQ(Resources::FindBitmap("BACK").size(), 308264u);
     EXPECT_EQ(Resources::FindBitmap("LOGO").size(), 51464u);
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(Resources::FindBitmap(("P" + std::to_string(k)).c_str()).size(), frame);
-        EXPECT_EQ(Resources::FindBitmap(("M" + std::to_string(k)).c_str()).size(), mask);
+    for (const char* name : {"P0", "P1", "P2", "P3", "P4", "P5"}) {
+        EXPECT_EQ(Resources::FindBitmap(name).size(), frame) << name;
+    }
+    for (const char* name : {"M0", "M1", "M2", "M3", "M4", "M5"}) {
+        EXPECT_EQ(Resources::FindBitmap(name).size(), mask) << name;
     }
 }
 
