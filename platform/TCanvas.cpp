@@ -37,17 +37,29 @@ ClippedCopy ClipCopy(const TRect& d, const TRect& s, int64_t dstW, int64_t dstH,
     return c;
 }
 
+// Blocks of four let the compiler turn them into one vector operation. The rows never overlap (a
+// bitmap is never copied onto itself).
+template <class Op>
+void CombineEach(uint32_t* __restrict dst, const uint32_t* __restrict src, size_t n, Op op) {
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        dst[i] = op(dst[i], src[i]);
+        dst[i + 1] = op(dst[i + 1], src[i + 1]);
+        dst[i + 2] = op(dst[i + 2], src[i + 2]);
+        dst[i + 3] = op(dst[i + 3], src[i + 3]);
+    }
+    for (; i < n; ++i) {
+        dst[i] = op(dst[i], src[i]);
+    }
+}
+
 void CombineRow(uint32_t* dst, const uint32_t* src, size_t n, uint32_t mode) {
     switch (mode) {
     case SRCAND:
-        for (size_t i = 0; i < n; ++i) {
-            dst[i] &= src[i];
-        }
+        CombineEach(dst, src, n, [](uint32_t d, uint32_t s) { return d & s; });
         break;
     case SRCPAINT:
-        for (size_t i = 0; i < n; ++i) {
-            dst[i] |= src[i];
-        }
+        CombineEach(dst, src, n, [](uint32_t d, uint32_t s) { return d | s; });
         break;
     default:
         std::memcpy(dst, src, n * sizeof(uint32_t));
@@ -82,8 +94,10 @@ void CopyScaled(TBitmap& dst, const TRect& d, const TBitmap& src, const TRect& s
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
         return;
     }
-    const int64_t left = std::max<int64_t>(d.Left, 0), right = std::min<int64_t>(d.Right, dst.Width());
-    const int64_t top = std::max<int64_t>(d.Top, 0), bottom = std::min<int64_t>(d.Bottom, dst.Height());
+    const int64_t left = std::max<int64_t>(d.Left, 0),
+                  right = std::min<int64_t>(d.Right, dst.Width());
+    const int64_t top = std::max<int64_t>(d.Top, 0),
+                  bottom = std::min<int64_t>(d.Bottom, dst.Height());
     for (int64_t y = top; y < bottom; ++y) {
         const int64_t syy = s.Top + (y - d.Top) * sh / dh;
         if (syy < 0 || syy >= src.Height()) {
@@ -180,16 +194,45 @@ void TCanvas::StretchDraw(const TRect& Dest, TBitmap* bitmap) {
     }
     const Taps xs = MakeTaps(Dest.Width(), bitmap->Width(), left, right, Dest.Left);
     const Taps ys = MakeTaps(Dest.Height(), bitmap->Height(), top, bottom, Dest.Top);
-    std::vector<uint32_t> row(size_t(right - left));
-    for (size_t j = 0; j < ys.w.size(); ++j) {
-        const uint32_t* r0 = bitmap->ScanLine(ys.i0[j]);
-        const uint32_t* r1 = bitmap->ScanLine(ys.i1[j]);
-        for (size_t i = 0; i < row.size(); ++i) {
-            const uint32_t upper = Lerp(r0[xs.i0[i]], r0[xs.i1[i]], xs.w[i]);
-            const uint32_t lower = Lerp(r1[xs.i0[i]], r1[xs.i1[i]], xs.w[i]);
-            row[i] = Lerp(upper, lower, ys.w[j]);
+    // Each source row is resampled horizontally once and kept while destination rows still
+    // blend it: an enlargement reuses every source row for several destination rows.
+    const size_t n = size_t(right - left);
+    std::vector<uint32_t> upper(n), lower(n), row(n);
+    int32_t upperRow = -1, lowerRow = -1;
+    auto resample = [&](int32_t sy, std::vector<uint32_t>& out) {
+        const uint32_t* r = bitmap->ScanLine(sy);
+        for (size_t i = 0; i < n; ++i) {
+            out[i] = Lerp(r[xs.i0[i]], r[xs.i1[i]], xs.w[i]);
         }
-        CombineRow(bitmap_->ScanLine(int32_t(top + int64_t(j))) + left, row.data(), row.size(),
-                   CopyMode);
+    };
+    for (size_t j = 0; j < ys.w.size(); ++j) {
+        if (ys.i0[j] != upperRow) {
+            if (ys.i0[j] == lowerRow) {
+                upper.swap(lower);
+                std::swap(upperRow, lowerRow);
+            } else {
+                resample(ys.i0[j], upper);
+                upperRow = ys.i0[j];
+            }
+        }
+        if (ys.i1[j] != lowerRow) {
+            resample(ys.i1[j], lower);
+            lowerRow = ys.i1[j];
+        }
+        // A zero weight blends to the upper row exactly. A plain copy blends straight into the
+        // destination.
+        uint32_t* dest = bitmap_->ScanLine(int32_t(top + int64_t(j))) + left;
+        const uint32_t w = ys.w[j];
+        if (w == 0) {
+            CombineRow(dest, upper.data(), n, CopyMode);
+            continue;
+        }
+        uint32_t* out = CopyMode == SRCCOPY ? dest : row.data();
+        for (size_t i = 0; i < n; ++i) {
+            out[i] = Lerp(upper[i], lower[i], w);
+        }
+        if (out != dest) {
+            CombineRow(dest, out, n, CopyMode);
+        }
     }
 }
