@@ -33,7 +33,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 $sudo apt-get update -q
 # wine32 comes last: it upgrades a number of amd64 packages to versions that match its own.
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
     $(printf '%s\n' "${missing[@]}" | grep -v '^wine32:i386$') 
 if printf '%s\n' "${missing[@]}" | grep -qx 'wine32:i386'; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q wine32:i386
