@@ -44,8 +44,6 @@ public:
     int32_t Top() const { return top_; }
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
-    int32_t ClientWidth() const { return width_; }
-    int32_t ClientHeight() const { return height_; }
     void SetLeft(int32_t v);
     void SetTop(int32_t v);
     void SetWidth(int32_t v);
